@@ -49,4 +49,7 @@ class CSubnetCalcEngine {
  private:
   ParameterRows& Rows(ParameterList list);
   const std::string* SelectedText(ParameterList list) const;
+  // A class is stored and the prefix and mask lists have a selected row.
+  bool HasSelectedMask() const;
+  void EmptyLists();
 };
