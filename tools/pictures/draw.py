@@ -115,7 +115,8 @@ def emblem(size, out):
                 f"{round(s * (x1 + 1)) - 1},{round(s * (y1 + 1)) - 1}")
 
     r = max(2, round(3 * s))
-    tile = ["-size", f"{size}x{size}", "gradient:#5797f5-#173a8c"]
+    # Small sizes stay crisp; the large one gets smooth corners.
+    tile = ["-size", f"{size}x{size}", "gradient:#5797f5-#173a8c", alias]
     for box in EMBLEM_WHITE:
         tile += draw("#ffffff", rect(*box))
     for box in EMBLEM_CYAN:
@@ -124,7 +125,7 @@ def emblem(size, out):
         edge = f"roundrectangle 0,0 {size - 1},{size - 1} {r},{r}"
     else:
         edge = f"roundrectangle 0.5,0.5 {size - 1.5},{size - 1.5} {r},{r}"
-    run(*tile, alias, "-fill", "none", "-stroke", "#0a1f55", "-strokewidth", 1,
+    run(*tile, "-fill", "none", "-stroke", "#0a1f55", "-strokewidth", 1,
         "-draw", edge,
         "(", "-size", f"{size}x{size}", "xc:black", alias, "-fill", "white",
         "-draw", f"roundrectangle 0,0 {size - 1},{size - 1} {r},{r}", ")",
