@@ -28,6 +28,8 @@ const LineCase kLines[] = {
     {"200.1.2.3", 3, "192.0.0.0 (supernetting)", "223.255.255.255", 0xC0000000, 0xDFFFFFFF, true},
     {"200.1.2.3", 2, "192.0.0.0 (supernetting)", kAllOnes, 0xC0000000, kIllegalAddress, true},
     {"10.1.2.3", 2, kNoBits, kNoBits, kIllegalAddress, kIllegalAddress, true},
+    // A network of 0 without supernetting still has a broadcast.
+    {"0.1.2.3", 8, kNoBits, "0.255.255.255", kIllegalAddress, 0x00FFFFFF, false},
 };
 
 TEST(ComputeNetworkLine, ShowsNetworkAndBroadcastWithSupernettingAndIllegalCases) {

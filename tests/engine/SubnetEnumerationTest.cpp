@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "AddressArithmetic.h"
@@ -102,13 +104,22 @@ TEST(GenerateSubnetRecords, GivesTheSameRowsForAnyAddressOfTheClassfulNetwork) {
 }
 
 TEST(GenerateSubnetRecords, LeavesRowsPastTheLastSubnetZero) {
-  const auto table = GenerateSubnetRecords(8, Addr("192.168.1.0"), Addr("255.255.255.192"));
-  ASSERT_EQ(table.size(), 8u);
-  EXPECT_EQ(table[3].dwBroadcast, Addr("192.168.1.255"));
-  for (std::size_t k = 4; k < 8; ++k) {
-    EXPECT_TRUE(SameRecord(table[k], SubnetRecord{})) << "row " << k + 1;
-    EXPECT_EQ(SubnetCellText(table[k], kColumnNumber), "0");
-    EXPECT_EQ(SubnetCellText(table[k], kColumnLastHost), "0.0.0.0");
+  struct Case {
+    int32_t count;
+    const char* mask;
+    std::size_t filled;
+  };
+  // With /31 the walk stops once the next first host reaches the classful broadcast.
+  const Case cases[] = {{8, "255.255.255.192", 4}, {200, "255.255.255.254", 127}};
+  for (const auto& c : cases) {
+    const auto table = GenerateSubnetRecords(c.count, Addr("192.168.1.0"), Addr(c.mask));
+    ASSERT_EQ(table.size(), static_cast<std::size_t>(c.count)) << c.mask;
+    EXPECT_NE(table[c.filled - 1].nNumber, 0u) << c.mask;
+    for (std::size_t k = c.filled; k < table.size(); ++k) {
+      ASSERT_TRUE(SameRecord(table[k], SubnetRecord{})) << c.mask << " row " << k + 1;
+    }
+    EXPECT_EQ(SubnetCellText(table[c.filled], kColumnNumber), "0");
+    EXPECT_EQ(SubnetCellText(table[c.filled], kColumnLastHost), "0.0.0.0");
   }
 }
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "EngineTestSupport.h"
 #include "SubnetSummary.h"
 
@@ -51,13 +53,18 @@ TEST(ComposeSubnetSummary, SummarisesTheCalculatorsNetwork) {
 }
 
 TEST(ComposeSubnetSummary, NeverShowsALastHostAboveClassC) {
-  const uint32_t network = ParseDottedQuad("192.0.0.0");
-  const uint32_t mask = ParseDottedQuad("224.0.0.0");
-  EXPECT_EQ(ComposeSubnetSummary(network, mask, ParseDottedQuad("224.0.0.255"), 7),
-            Summary("192.0.0.0", "224.0.0.0", "224.0.0.255", "7", "192.0.0.1", "223.255.255.254"));
-  EXPECT_EQ(
-      ComposeSubnetSummary(network, mask, ParseDottedQuad("223.255.255.255"), -1),
-      Summary("192.0.0.0", "224.0.0.0", "223.255.255.255", "-1", "192.0.0.1", "223.255.255.254"));
+  const std::pair<const char*, const char*> cases[] = {
+      {"224.0.0.255", "223.255.255.254"},
+      {"223.255.255.255", "223.255.255.254"},
+      {"223.255.255.254", "223.255.255.253"},
+      {"0.0.0.0", "223.255.255.254"},  // broadcast - 1 wraps to all ones
+  };
+  for (const auto& [broadcast, lastHost] : cases) {
+    EXPECT_EQ(ComposeSubnetSummary(ParseDottedQuad("192.0.0.0"), ParseDottedQuad("224.0.0.0"),
+                                   ParseDottedQuad(broadcast), -1),
+              Summary("192.0.0.0", "224.0.0.0", broadcast, "-1", "192.0.0.1", lastHost))
+        << broadcast;
+  }
 }
 
 }  // namespace
