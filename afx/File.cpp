@@ -10,6 +10,8 @@
 CFile::~CFile() { Close(); }
 
 BOOL CFile::Open(const char* fileName, UINT nOpenFlags, CFileException* pError) {
+  // One file at a time: reopening must not leak the handle, which keeps the file locked.
+  Close();
   const DWORD access = (nOpenFlags & modeWrite) != 0 ? GENERIC_WRITE : GENERIC_READ;
   const DWORD disposition = (nOpenFlags & modeCreate) != 0 ? CREATE_ALWAYS : OPEN_EXISTING;
   m_hFile = ::CreateFileA(fileName, access, 0, nullptr, disposition, FILE_ATTRIBUTE_NORMAL,

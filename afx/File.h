@@ -24,6 +24,7 @@ class CFile {
   CFile(const CFile&) = delete;
   CFile& operator=(const CFile&) = delete;
 
+  // Closes the file already open, if any, first.
   BOOL Open(const char* fileName, UINT nOpenFlags, CFileException* pError = nullptr);
   // FALSE unless all nCount bytes were written.
   BOOL Write(const void* buffer, UINT nCount);

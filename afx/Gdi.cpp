@@ -115,6 +115,8 @@ void CDC::DeleteTempMap() { TemporaryDCs().clear(); }
 
 BOOL CDC::Attach(HDC hDC) {
   if (hDC == nullptr) return FALSE;
+  // The context held so far is ours: a recreated memory DC must not leak the first.
+  DeleteDC();
   m_hDC = hDC;
   return TRUE;
 }

@@ -63,6 +63,7 @@ class CDC {
   static CDC* FromHandle(HDC hDC);
   static void DeleteTempMap();
 
+  // Deletes the context held so far, if any.
   BOOL Attach(HDC hDC);
   HDC Detach();
   BOOL CreateCompatibleDC(CDC* pDC);
