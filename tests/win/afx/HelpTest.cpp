@@ -1,0 +1,54 @@
+// The help request: WinHelp on behalf of the main window, and F1 in a dialog's control.
+#include <HelpSpy.h>
+#include <Input.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+
+#include "InLoop.h"
+#include "TestDialog.h"
+
+namespace {
+
+std::string ThisProgramWithExtension(const char* extension) {
+  char path[MAX_PATH] = {};
+  ::GetModuleFileNameA(nullptr, path, MAX_PATH);
+  std::string withExtension(path);
+  return withExtension.substr(0, withExtension.rfind('.')) + extension;
+}
+
+TEST(Help, WinHelpAsksForTheContentsOfTheProgramsHelpFile) {
+  ui::HelpSpy spy;
+  MainWindow main;
+  AfxGetApp()->WinHelp(0, HELP_FINDER);
+  const ui::HelpRequest request = spy.WaitForRequest(ui::Ms(2000));
+  EXPECT_EQ(request.command, 0x000Bu);
+  EXPECT_EQ(request.file, ThisProgramWithExtension(".HLP"));
+}
+
+TEST(Help, F1InAControlReachesTheDialogAsWmHelp) {
+  TestDialog dlg;
+  HWND edit = nullptr;
+  dlg.m_onInit = [&] {
+    edit = dlg.m_edit.m_hWnd;
+    dlg.m_edit.SetFocus();
+  };
+  dlg.m_bInitResult = FALSE;
+  auto logged = [&](const char* event) {
+    return std::find(dlg.m_log.begin(), dlg.m_log.end(), event) != dlg.m_log.end();
+  };
+  RunSoon([&] { ::SetForegroundWindow(dlg); });
+  RunWhen(
+      [&] { return ::GetForegroundWindow() == dlg.m_hWnd && ::GetFocus() == dlg.m_edit.m_hWnd; },
+      [&] {
+        ui::PressKey(VK_F1);
+        RunWhen([&] { return logged("WM_HELP"); }, [&] { dlg.EndDialog(IDOK); },
+                "WM_HELP at the dialog");
+      },
+      "the dialog in front with the focus in its edit field");
+  dlg.DoModal();
+  EXPECT_EQ(dlg.m_hHelpItem, edit) << "the help is about the focused control";
+}
+
+}  // namespace
