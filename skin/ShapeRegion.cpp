@@ -95,8 +95,8 @@ struct MemoryDC {
 };
 
 struct DibSection {
+  void* pBits = nullptr;  // before hBitmap: Create sets it
   HBITMAP hBitmap;
-  void* pBits = nullptr;
   DibSection(HDC hDC, int nWidth, int nHeight) : hBitmap(Create(hDC, nWidth, nHeight)) {}
   ~DibSection() {
     if (hBitmap != nullptr) ::DeleteObject(hBitmap);
