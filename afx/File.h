@@ -44,6 +44,9 @@ class CFileDialog {
               const char* lpszFileName = nullptr,
               DWORD dwFlags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT,
               const char* lpszFilter = nullptr, CWnd* pParentWnd = nullptr);
+  // m_ofn points into the object's own buffers.
+  CFileDialog(const CFileDialog&) = delete;
+  CFileDialog& operator=(const CFileDialog&) = delete;
 
   INT_PTR DoModal();
   CString GetPathName() const;

@@ -9,10 +9,9 @@ HWND ThisThreadsMessageBox() {
   return ui::FindMessageBox(::GetCurrentThreadId());
 }
 
-SeenBox ShowAndReadBox(const char* text, UINT type, const std::function<void(HWND box)>& inspect) {
-  SeenBox seen;
+void ReadNextBox(SeenBox& seen, const std::function<void(HWND box)>& inspect) {
   RunWhen([] { return ThisThreadsMessageBox() != nullptr; },
-          [&] {
+          [&seen, &inspect] {
             HWND box = ThisThreadsMessageBox();
             char caption[256] = {};
             ::GetWindowTextA(box, caption, sizeof caption);
@@ -24,6 +23,11 @@ SeenBox ShowAndReadBox(const char* text, UINT type, const std::function<void(HWN
             ::PostMessageA(box, WM_COMMAND, IDOK, 0);
           },
           "the message box");
+}
+
+SeenBox ShowAndReadBox(const char* text, UINT type, const std::function<void(HWND box)>& inspect) {
+  SeenBox seen;
+  ReadNextBox(seen, inspect);
   seen.answer = AfxMessageBox(text, type);
   return seen;
 }

@@ -16,6 +16,10 @@ struct SeenBox {
 // The box of this thread that is up, or null.
 HWND ThisThreadsMessageBox();
 
-// Shows the box, reads it once it is up, lets `inspect` look at it too, and closes it with OK.
+// Reads the next box of this thread once it is up into `seen`, lets `inspect` look at it too,
+// and closes it with OK. Both must live until the box has gone.
+void ReadNextBox(SeenBox& seen, const std::function<void(HWND box)>& inspect = {});
+
+// Shows an AfxMessageBox and reads it as ReadNextBox does.
 SeenBox ShowAndReadBox(const char* text, UINT type,
                        const std::function<void(HWND box)>& inspect = {});

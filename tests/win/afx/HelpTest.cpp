@@ -1,11 +1,13 @@
 // The help request: WinHelp on behalf of the main window, and F1 in a dialog's control.
 #include <HelpSpy.h>
 #include <Input.h>
+#include <MessageBox.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <string>
 
+#include "BoxReader.h"
 #include "InLoop.h"
 #include "TestDialog.h"
 
@@ -25,6 +27,20 @@ TEST(Help, WinHelpAsksForTheContentsOfTheProgramsHelpFile) {
   const ui::HelpRequest request = spy.WaitForRequest(ui::Ms(2000));
   EXPECT_EQ(request.command, 0x000Bu);
   EXPECT_EQ(request.file, ThisProgramWithExtension(".HLP"));
+}
+
+TEST(Help, ARefusedRequestIsReportedInAMessageBoxOverTheMainWindow) {
+  ui::HelpSpy spy;
+  MainWindow main;
+  // A help system that answers nothing to the request.
+  ::SetWindowLongPtrA(::FindWindowA("MS_WINHELP", nullptr), GWLP_WNDPROC,
+                      reinterpret_cast<LONG_PTR>(&::DefWindowProcA));
+  SeenBox seen;
+  std::string text;
+  ReadNextBox(seen, [&](HWND box) { text = ui::MessageBoxText(box); });
+  AfxGetApp()->WinHelp(0, HELP_FINDER);
+  EXPECT_EQ(text, "Failed to launch help.");
+  EXPECT_EQ(seen.owner, main.m_hWnd);
 }
 
 TEST(Help, F1InAControlReachesTheDialogAsWmHelp) {

@@ -96,10 +96,15 @@ TEST(ModalLoop, RunsTwiceWithTheSameObject) {
 
 TEST(ModalLoop, DisablesItsOwnerWhileItRunsAndHandsTheActivationBack) {
   MainWindow main;
-  CWnd* const parents[] = {nullptr, &main, main.GetDlgItem(IDOK)};
-  for (CWnd* parent : parents) {
+  const struct {
+    const char* name;
+    std::function<CWnd*()> parent;
+  } cases[] = {{"no parent", [] { return nullptr; }},
+               {"the main window", [&] { return &main; }},
+               {"a control of the main window", [&] { return main.GetDlgItem(IDOK); }}};
+  for (const auto& c : cases) {
     ::SetActiveWindow(main);
-    TestDialog dlg(parent);
+    TestDialog dlg(c.parent());
     HWND owner = nullptr;
     BOOL ownerEnabled = TRUE;
     RunWhen([&] { return IsActive(dlg); },
@@ -110,11 +115,10 @@ TEST(ModalLoop, DisablesItsOwnerWhileItRunsAndHandsTheActivationBack) {
             },
             "the dialog to be active");
     dlg.DoModal();
-    const char* name = parent == nullptr ? "no parent" : parent == &main ? "main" : "a control";
-    EXPECT_EQ(owner, main.m_hWnd) << name;
-    EXPECT_FALSE(ownerEnabled) << name;
-    EXPECT_TRUE(::IsWindowEnabled(main)) << name;
-    EXPECT_TRUE(IsActive(main)) << name;
+    EXPECT_EQ(owner, main.m_hWnd) << c.name;
+    EXPECT_FALSE(ownerEnabled) << c.name;
+    EXPECT_TRUE(::IsWindowEnabled(main)) << c.name;
+    EXPECT_TRUE(IsActive(main)) << c.name;
   }
 }
 
