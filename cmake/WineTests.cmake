@@ -14,14 +14,15 @@ function(velkaro_windows_path out unix_path)
   set(${out} "Z:${path}" PARENT_SCOPE)
 endfunction()
 
-# One CTest entry per test, listed by running the program under Wine when CTest starts, so
-# the listing happens inside the same session as the tests. Wine tests share one display
-# and one prefix, so they never run side by side.
+# One CTest entry per test, named after the program (so `ctest -R <program>` picks a suite),
+# listed by running the program under Wine when CTest starts, inside the same session as
+# the tests. Wine tests share one display and one prefix, so they never run side by side.
 function(velkaro_register_wine_gtest target)
   set_target_properties(${target} PROPERTIES CROSSCOMPILING_EMULATOR "${VELKARO_WINE64}")
   gtest_discover_tests(${target}
     DISCOVERY_MODE PRE_TEST
     DISCOVERY_TIMEOUT 60
+    TEST_PREFIX "${target}."
     PROPERTIES RUN_SERIAL TRUE TIMEOUT ${VELKARO_WINE_TEST_TIMEOUT} ${ARGN})
 endfunction()
 

@@ -67,8 +67,12 @@ start_xvfb || exit 1
 export WINEPREFIX="$session_dir/prefix"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
-if ! "$WINE64" wineboot -i >"$session_dir/wineboot.log" 2>&1; then
-  echo "wine-session: creating the Wine prefix failed:" >&2
+# With no window manager on the display, Wine's managed windows wait two seconds for a
+# window manager's answer each time one is hidden; unmanaged windows do not wait.
+if ! { "$WINE64" wineboot -i &&
+       "$WINE64" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f; } \
+       >"$session_dir/wineboot.log" 2>&1; then
+  echo "wine-session: preparing the Wine prefix failed:" >&2
   cat "$session_dir/wineboot.log" >&2
   exit 1
 fi
