@@ -73,7 +73,8 @@ BOOL CDialog::Create(UINT nIDTemplate, CWnd* pParentWnd) {
 }
 
 void CDialog::RunModalLoop() {
-  while (m_bContinueModal) {
+  // A dialog destroyed without EndDialog ends the loop too, or it would run for ever.
+  while (m_bContinueModal && m_hWnd != nullptr) {
     MSG msg;
     if (!::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) CWnd::DeleteTempMap();
     if (!::GetMessageA(&msg, nullptr, 0, 0)) {

@@ -73,6 +73,14 @@ TEST(ModalLoop, EndsWithTheResultOfEndDialogAndDestroysTheWindow) {
   }
 }
 
+TEST(ModalLoop, ADialogDestroyedWhileItRunsEndsItsLoop) {
+  MainWindow main;
+  TestDialog dlg;
+  RunWhen([&] { return IsActive(dlg); }, [&] { dlg.DestroyWindow(); }, "the dialog to be active");
+  EXPECT_EQ(dlg.DoModal(), -1);
+  EXPECT_TRUE(::IsWindowEnabled(main));
+}
+
 TEST(ModalLoop, EndDialogDuringInitialisationEndsBeforeTheDialogShows) {
   TestDialog dlg;
   dlg.m_onInit = [&] { dlg.EndDialog(9); };
