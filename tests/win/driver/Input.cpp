@@ -64,6 +64,14 @@ void MoveTo(POINT screen) {
       "the mouse pointer to reach " + std::to_string(screen.x) + "," + std::to_string(screen.y));
 }
 
+// Whether the window's thread has taken the mouse: captured it, or started moving a window.
+bool HoldsMouse(HWND window) {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) &&
+         (info.hwndCapture || (info.flags & GUI_INMOVESIZE));
+}
+
 }  // namespace
 
 void BringToFront(HWND top) {
@@ -109,6 +117,9 @@ void Drag(HWND window, POINT from, int dx, int dy) {
   const POINT start = ScreenPoint(window, from);
   MoveTo(start);
   SendMouse(start, MOUSEEVENTF_LEFTDOWN);
+  // A hand rests a moment after pressing; a busy program that starts its move loop only
+  // after the moves came would otherwise lose them. Not every program takes the mouse.
+  PollUntil([&] { return HoldsMouse(window); }, Ms(2000));
   for (int i = 1; i <= kSteps; ++i) {
     MoveTo(POINT{start.x + dx * i / kSteps, start.y + dy * i / kSteps});
   }
