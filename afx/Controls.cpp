@@ -38,7 +38,8 @@ BOOL CButton::OnChildNotify(UINT message, WPARAM, LPARAM lParam, LRESULT* pResul
 }
 
 DWORD CListCtrl::SetExtendedStyle(DWORD dwNewStyle) {
-  return static_cast<DWORD>(SendMessage(LVM_SETEXTENDEDLISTVIEWSTYLE, 0, dwNewStyle));
+  return static_cast<DWORD>(
+      SendMessage(LVM_SETEXTENDEDLISTVIEWSTYLE, 0, static_cast<LPARAM>(dwNewStyle)));
 }
 
 int CListCtrl::InsertColumn(int nCol, const char* heading, int nFormat, int nWidth,
