@@ -13,8 +13,8 @@ const char kFileTypes[] = "Text files (*.txt)|*.txt|CSV (Excel) files (*.csv)|*.
 // name another file that exists, so ask about it in the dialog's own words.
 bool MayReplace(const std::string& path) {
   if (::GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) return true;
-  const std::string question = path + " already exists.\nDo you want to replace it?";
-  return AfxMessageBox(question.c_str(), MB_YESNO | MB_ICONEXCLAMATION) == IDYES;
+  return AfxMessageBox("File already exists.\nDo you want to replace it?",
+                       MB_YESNO | MB_ICONEXCLAMATION) == IDYES;
 }
 
 }  // namespace
