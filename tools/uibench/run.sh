@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Times the subnet table under Wine as a user meets it and prints the figures:
 #   tools/uibench/run.sh [SHOT_DIR]
+# Then it breaks a full save's time down into file writes and progress updates (savecost).
 # With SHOT_DIR it also saves screenshots of the summary box, the warning, the table and the
 # progress window there as PNG. Runs in a private Wine session of its own.
 set -euo pipefail
@@ -10,7 +11,7 @@ root=$(cd "$here/../.." && pwd)
 build="$root/build/win64"
 
 if [ -z "${DISPLAY:-}" ] || [ -z "${WINEPREFIX:-}" ]; then
-  cmake --build --preset win64 --target uibench Velkaro >/dev/null
+  cmake --build --preset win64 --target uibench savecost Velkaro >/dev/null
   exec "$root/tools/wine-session.sh" "$0" "$@"
 fi
 
@@ -40,3 +41,6 @@ args=()
       echo "$line"
     fi
   done
+
+echo "where a save's time goes:"
+/usr/lib/wine/wine64 "$build/tools/uibench/savecost.exe" 2> >(grep -v "^fixme\|Read access" >&2)
