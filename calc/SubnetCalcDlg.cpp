@@ -128,9 +128,7 @@ BOOL CSubnetCalcDlg::OnInitDialog() {
   SetWindowText("Velkaro");
   SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
   SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
-  // Once set, the outline belongs to the system, which may already have freed its handle;
-  // the buttons lie within the outline, so they add nothing to it.
-  DressButtons(*this, nullptr, kCalculatorButtons);
+  DressButtons(*this, kCalculatorButtons);
   SetOctetRanges();
   LayoutControls();
   // The first octet field takes the focus and shows its prompt.

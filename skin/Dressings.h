@@ -36,11 +36,10 @@ inline constexpr ButtonDressing kTableButtons[] = {
 };
 
 // In the window's OnInitDialog, once its hover buttons are bound: gives each button of the
-// table, in order, its place and pictures (adding its rectangle to pWindowRgn) and its size.
-void DressButtons(CWnd& window, CRgn* pWindowRgn, const ButtonDressing* pButtons,
-                  std::size_t nCount);
+// table, in order, its place and pictures and its size.
+void DressButtons(CWnd& window, const ButtonDressing* pButtons, std::size_t nCount);
 
 template <std::size_t N>
-void DressButtons(CWnd& window, CRgn* pWindowRgn, const ButtonDressing (&buttons)[N]) {
-  DressButtons(window, pWindowRgn, buttons, N);
+void DressButtons(CWnd& window, const ButtonDressing (&buttons)[N]) {
+  DressButtons(window, buttons, N);
 }

@@ -16,7 +16,8 @@ struct SkinDressing {
 // The body of a dressed window's WM_CREATE handler, after the default processing succeeded:
 // loads the picture into bmpBackground, makes the window exactly the picture's size at the
 // screen's top-left corner, and gives it the picture's outline; pWindowRgn then names the
-// region the system owns, or stays null when no outline could be made.
+// region the system owns (to be read, never changed: the system may free it), or stays null
+// when no outline could be made.
 void DressWindow(CWnd& wnd, const SkinDressing& dressing, CTransparentBitmap& bmpBackground,
                  CRgn*& pWindowRgn);
 

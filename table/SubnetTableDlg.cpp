@@ -62,7 +62,7 @@ BOOL CSubnetTableDlg::OnInitDialog() {
   CDialog::OnInitDialog();
   SetWindowText("Velkaro - Subnet display");
 
-  DressButtons(*this, m_pWindowRgn, kTableButtons);
+  DressButtons(*this, kTableButtons);
 
   m_listSubnets.SetExtendedStyle(LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
   m_listSubnets.MoveWindow(40, 40, 520, 240, TRUE);

@@ -61,7 +61,10 @@ bool Near(DWORD a, DWORD b) {
 // The share of pixels in which the icon drawn on the shown background looks like the screen.
 double Likeness(const Canvas& shown, int width, int height, HICON icon) {
   Canvas drawn(width, height);
-  HBRUSH background = CreateSolidBrush(shown.At(0, 0));
+  // A DIB pixel holds red in its third byte; a brush colour holds it in its first.
+  const DWORD pixel = shown.At(0, 0);
+  HBRUSH background = CreateSolidBrush(
+      RGB(GetBValue(pixel), GetGValue(pixel), GetRValue(pixel)));
   RECT all{0, 0, width, height};
   FillRect(drawn.Dc(), &all, background);
   DeleteObject(background);

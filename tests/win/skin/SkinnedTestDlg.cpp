@@ -22,7 +22,7 @@ void CSkinnedTestDlg::DoDataExchange(CDataExchange* pDX) {
 
 BOOL CSkinnedTestDlg::OnInitDialog() {
   CDialog::OnInitDialog();
-  DressButtons(*this, m_pWindowRgn, kCalculatorButtons);
+  DressButtons(*this, kCalculatorButtons);
   if (m_onInitDialog) m_onInitDialog();
   return TRUE;
 }
