@@ -44,7 +44,9 @@ HWND MessageBoxOwner() {
 
 }  // namespace
 
-CWinApp::CWinApp(const char* pszAppName) : m_pszAppName(pszAppName) { g_pApp = this; }
+CWinApp::CWinApp(const char* pszAppName) : m_pszAppName(pszAppName) {
+  g_pApp = this;
+}
 
 CWinApp::~CWinApp() {
   if (g_pApp == this) g_pApp = nullptr;
@@ -63,7 +65,9 @@ void CWinApp::SetUp(HINSTANCE hInstance) {
   ::InitCommonControlsEx(&controls);
 }
 
-int CWinApp::Run() { return 0; }
+int CWinApp::Run() {
+  return 0;
+}
 
 void CWinApp::SetDialogBkColor(COLORREF clrCtlBk, COLORREF clrCtlText) {
   SetDialogColors(clrCtlBk, clrCtlText);
@@ -79,15 +83,21 @@ HICON CWinApp::LoadIcon(UINT nIDResource) const {
   return ::LoadIconA(AfxGetResourceHandle(), MAKEINTRESOURCEA(nIDResource));
 }
 
-CWinApp* AfxGetApp() { return g_pApp; }
-CWnd* AfxGetMainWnd() { return g_pApp == nullptr ? nullptr : g_pApp->m_pMainWnd; }
+CWinApp* AfxGetApp() {
+  return g_pApp;
+}
+CWnd* AfxGetMainWnd() {
+  return g_pApp == nullptr ? nullptr : g_pApp->m_pMainWnd;
+}
 
 HINSTANCE AfxGetInstanceHandle() {
   return g_pApp != nullptr && g_pApp->m_hInstance != nullptr ? g_pApp->m_hInstance
                                                              : ::GetModuleHandleA(nullptr);
 }
 
-HINSTANCE AfxGetResourceHandle() { return AfxGetInstanceHandle(); }
+HINSTANCE AfxGetResourceHandle() {
+  return AfxGetInstanceHandle();
+}
 
 int AfxMessageBox(const char* lpszText, UINT nType, UINT) {
   if ((nType & MB_ICONMASK) == 0) nType |= MB_ICONEXCLAMATION;

@@ -1,10 +1,18 @@
 #include "Controls.h"
 
-void CEdit::SetLimitText(UINT nMax) { SendMessage(EM_LIMITTEXT, nMax); }
-UINT CEdit::GetLimitText() { return static_cast<UINT>(SendMessage(EM_GETLIMITTEXT)); }
+void CEdit::SetLimitText(UINT nMax) {
+  SendMessage(EM_LIMITTEXT, nMax);
+}
+UINT CEdit::GetLimitText() {
+  return static_cast<UINT>(SendMessage(EM_GETLIMITTEXT));
+}
 
-int CComboBox::GetCount() { return static_cast<int>(SendMessage(CB_GETCOUNT)); }
-int CComboBox::GetCurSel() { return static_cast<int>(SendMessage(CB_GETCURSEL)); }
+int CComboBox::GetCount() {
+  return static_cast<int>(SendMessage(CB_GETCOUNT));
+}
+int CComboBox::GetCurSel() {
+  return static_cast<int>(SendMessage(CB_GETCURSEL));
+}
 
 int CComboBox::SetCurSel(int nSelect) {
   return static_cast<int>(SendMessage(CB_SETCURSEL, static_cast<WPARAM>(nSelect)));
@@ -14,7 +22,9 @@ int CComboBox::AddString(const char* text) {
   return static_cast<int>(SendMessage(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text)));
 }
 
-void CComboBox::ResetContent() { SendMessage(CB_RESETCONTENT); }
+void CComboBox::ResetContent() {
+  SendMessage(CB_RESETCONTENT);
+}
 
 void CComboBox::GetLBText(int nIndex, CString& text) {
   const auto index = static_cast<WPARAM>(nIndex);
@@ -42,8 +52,7 @@ DWORD CListCtrl::SetExtendedStyle(DWORD dwNewStyle) {
       SendMessage(LVM_SETEXTENDEDLISTVIEWSTYLE, 0, static_cast<LPARAM>(dwNewStyle)));
 }
 
-int CListCtrl::InsertColumn(int nCol, const char* heading, int nFormat, int nWidth,
-                            int nSubItem) {
+int CListCtrl::InsertColumn(int nCol, const char* heading, int nFormat, int nWidth, int nSubItem) {
   LVCOLUMNA column{};
   column.mask = LVCF_TEXT | LVCF_FMT;
   column.fmt = nFormat;
@@ -56,15 +65,17 @@ int CListCtrl::InsertColumn(int nCol, const char* heading, int nFormat, int nWid
     column.mask |= LVCF_SUBITEM;
     column.iSubItem = nSubItem;
   }
-  return static_cast<int>(SendMessage(LVM_INSERTCOLUMNA, static_cast<WPARAM>(nCol),
-                                      reinterpret_cast<LPARAM>(&column)));
+  return static_cast<int>(
+      SendMessage(LVM_INSERTCOLUMNA, static_cast<WPARAM>(nCol), reinterpret_cast<LPARAM>(&column)));
 }
 
 void CListCtrl::SetItemCount(int nItems) {
   SendMessage(LVM_SETITEMCOUNT, static_cast<WPARAM>(nItems));
 }
 
-int CListCtrl::GetItemCount() { return static_cast<int>(SendMessage(LVM_GETITEMCOUNT)); }
+int CListCtrl::GetItemCount() {
+  return static_cast<int>(SendMessage(LVM_GETITEMCOUNT));
+}
 
 int CListCtrl::GetStringWidth(const char* text) {
   return static_cast<int>(SendMessage(LVM_GETSTRINGWIDTHA, 0, reinterpret_cast<LPARAM>(text)));

@@ -44,7 +44,9 @@ void HookWindowCreate(CWnd* pWnd) {
   g_pWndInit = pWnd;
 }
 
-void UnhookWindowCreate() { g_pWndInit = nullptr; }
+void UnhookWindowCreate() {
+  g_pWndInit = nullptr;
+}
 
 void HookForeignDialogs() {
   InstallHook();

@@ -8,7 +8,9 @@ namespace {
 
 // Our window procedure does the dialog's work; the dialog manager's own procedure then does
 // the default.
-INT_PTR CALLBACK NoDialogProc(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
+INT_PTR CALLBACK NoDialogProc(HWND, UINT, WPARAM, LPARAM) {
+  return FALSE;
+}
 
 HWND TopLevelOf(HWND hWnd) {
   while (hWnd != nullptr && (::GetWindowLongPtrA(hWnd, GWL_STYLE) & WS_CHILD) != 0) {
@@ -124,9 +126,13 @@ void CDialog::OnOK() {
   if (UpdateData(TRUE)) EndDialog(IDOK);
 }
 
-void CDialog::OnCancel() { EndDialog(IDCANCEL); }
+void CDialog::OnCancel() {
+  EndDialog(IDCANCEL);
+}
 
-BOOL CDialog::PreTranslateMessage(MSG* pMsg) { return ::IsDialogMessageA(m_hWnd, pMsg); }
+BOOL CDialog::PreTranslateMessage(MSG* pMsg) {
+  return ::IsDialogMessageA(m_hWnd, pMsg);
+}
 
 // A hidden dialog that its initialisation did not move, with no owner or a disabled one and no
 // centring style of its own, is centred before it is shown.
@@ -141,8 +147,7 @@ LRESULT CDialog::HandleInitDialog() {
   const DWORD centringStyles = DS_CENTER | DS_CENTERMOUSE | DS_ABSALIGN;
   const bool centre = (styleBefore & (WS_VISIBLE | WS_CHILD | centringStyles)) == 0 &&
                       (GetStyle() & WS_VISIBLE) == 0 && before.left == after.left &&
-                      before.top == after.top &&
-                      (hOwner == nullptr || !::IsWindowEnabled(hOwner));
+                      before.top == after.top && (hOwner == nullptr || !::IsWindowEnabled(hOwner));
   if (centre) CenterWindow();
   return result;
 }

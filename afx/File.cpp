@@ -7,15 +7,17 @@
 #include "App.h"
 #include "Wnd.h"
 
-CFile::~CFile() { Close(); }
+CFile::~CFile() {
+  Close();
+}
 
 BOOL CFile::Open(const char* fileName, UINT nOpenFlags, CFileException* pError) {
   // One file at a time: reopening must not leak the handle, which keeps the file locked.
   Close();
   const DWORD access = (nOpenFlags & modeWrite) != 0 ? GENERIC_WRITE : GENERIC_READ;
   const DWORD disposition = (nOpenFlags & modeCreate) != 0 ? CREATE_ALWAYS : OPEN_EXISTING;
-  m_hFile = ::CreateFileA(fileName, access, 0, nullptr, disposition, FILE_ATTRIBUTE_NORMAL,
-                          nullptr);
+  m_hFile =
+      ::CreateFileA(fileName, access, 0, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (m_hFile == INVALID_HANDLE_VALUE) {
     if (pError != nullptr) pError->m_lOsError = ::GetLastError();
     return FALSE;
@@ -28,7 +30,9 @@ BOOL CFile::Write(const void* buffer, UINT nCount) {
   return ::WriteFile(m_hFile, buffer, nCount, &written, nullptr) && written == nCount;
 }
 
-BOOL CFile::Flush() { return ::FlushFileBuffers(m_hFile); }
+BOOL CFile::Flush() {
+  return ::FlushFileBuffers(m_hFile);
+}
 
 BOOL CFile::Close() {
   if (!IsOpen()) return TRUE;
@@ -60,12 +64,13 @@ CFileDialog::CFileDialog(BOOL bOpenFileDialog, const char* lpszDefExt, const cha
 }
 
 INT_PTR CFileDialog::DoModal() {
-  const BOOL chosen =
-      m_bOpenFileDialog ? ::GetOpenFileNameA(&m_ofn) : ::GetSaveFileNameA(&m_ofn);
+  const BOOL chosen = m_bOpenFileDialog ? ::GetOpenFileNameA(&m_ofn) : ::GetSaveFileNameA(&m_ofn);
   return chosen ? IDOK : IDCANCEL;
 }
 
-CString CFileDialog::GetPathName() const { return CString(m_szFileName); }
+CString CFileDialog::GetPathName() const {
+  return CString(m_szFileName);
+}
 
 CString CFileDialog::GetFileExt() const {
   const std::string path(m_szFileName);

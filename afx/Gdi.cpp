@@ -40,9 +40,13 @@ std::unordered_map<HDC, NamingPtr<CDC>>& TemporaryDCs() {
 
 }  // namespace
 
-CDC* TemporaryDC(HDC hDC) { return CDC::FromHandle(hDC); }
+CDC* TemporaryDC(HDC hDC) {
+  return CDC::FromHandle(hDC);
+}
 
-CGdiObject::~CGdiObject() { DeleteObject(); }
+CGdiObject::~CGdiObject() {
+  DeleteObject();
+}
 
 BOOL CGdiObject::Attach(HGDIOBJ hObject) {
   if (hObject == nullptr) return FALSE;
@@ -66,7 +70,9 @@ int CGdiObject::GetObject(int nCount, void* pObject) const {
   return m_hObject == nullptr ? 0 : ::GetObjectA(m_hObject, nCount, pObject);
 }
 
-CBitmap* CBitmap::FromHandle(HBITMAP hBitmap) { return NamingWrapper<CBitmap>(hBitmap); }
+CBitmap* CBitmap::FromHandle(HBITMAP hBitmap) {
+  return NamingWrapper<CBitmap>(hBitmap);
+}
 
 BOOL CBitmap::LoadBitmap(UINT nIDResource) {
   return Attach(::LoadBitmapA(AfxGetResourceHandle(), MAKEINTRESOURCEA(nIDResource)));
@@ -77,7 +83,9 @@ BOOL CBitmap::CreateBitmap(int nWidth, int nHeight, UINT nPlanes, UINT nBitcount
   return Attach(::CreateBitmap(nWidth, nHeight, nPlanes, nBitcount, pBits));
 }
 
-CPalette* CPalette::FromHandle(HPALETTE hPalette) { return NamingWrapper<CPalette>(hPalette); }
+CPalette* CPalette::FromHandle(HPALETTE hPalette) {
+  return NamingWrapper<CPalette>(hPalette);
+}
 
 BOOL CPalette::CreatePalette(const LOGPALETTE* pLogPalette) {
   return Attach(::CreatePalette(pLogPalette));
@@ -87,7 +95,9 @@ BOOL CPalette::CreateHalftonePalette(CDC* pDC) {
   return Attach(::CreateHalftonePalette(pDC->m_hDC));
 }
 
-CRgn* CRgn::FromHandle(HRGN hRgn) { return NamingWrapper<CRgn>(hRgn); }
+CRgn* CRgn::FromHandle(HRGN hRgn) {
+  return NamingWrapper<CRgn>(hRgn);
+}
 
 BOOL CRgn::CreateRectRgn(int x1, int y1, int x2, int y2) {
   return Attach(::CreateRectRgn(x1, y1, x2, y2));
@@ -97,9 +107,13 @@ int CRgn::CombineRgn(const CRgn* pRgn1, const CRgn* pRgn2, int nCombineMode) {
   return ::CombineRgn(*this, *pRgn1, *pRgn2, nCombineMode);
 }
 
-BOOL CRgn::PtInRegion(POINT point) const { return ::PtInRegion(*this, point.x, point.y); }
+BOOL CRgn::PtInRegion(POINT point) const {
+  return ::PtInRegion(*this, point.x, point.y);
+}
 
-CDC::~CDC() { DeleteDC(); }
+CDC::~CDC() {
+  DeleteDC();
+}
 
 CDC* CDC::FromHandle(HDC hDC) {
   if (hDC == nullptr) return nullptr;
@@ -111,7 +125,9 @@ CDC* CDC::FromHandle(HDC hDC) {
   return slot.get();
 }
 
-void CDC::DeleteTempMap() { TemporaryDCs().clear(); }
+void CDC::DeleteTempMap() {
+  TemporaryDCs().clear();
+}
 
 BOOL CDC::Attach(HDC hDC) {
   if (hDC == nullptr) return FALSE;
@@ -144,10 +160,18 @@ CPalette* CDC::SelectPalette(CPalette* pPalette, BOOL bForceBackground) {
   return CPalette::FromHandle(::SelectPalette(m_hDC, *pPalette, bForceBackground));
 }
 
-UINT CDC::RealizePalette() { return ::RealizePalette(m_hDC); }
-COLORREF CDC::SetBkColor(COLORREF color) { return ::SetBkColor(m_hDC, color); }
-COLORREF CDC::SetTextColor(COLORREF color) { return ::SetTextColor(m_hDC, color); }
-int CDC::GetDeviceCaps(int nIndex) const { return ::GetDeviceCaps(m_hDC, nIndex); }
+UINT CDC::RealizePalette() {
+  return ::RealizePalette(m_hDC);
+}
+COLORREF CDC::SetBkColor(COLORREF color) {
+  return ::SetBkColor(m_hDC, color);
+}
+COLORREF CDC::SetTextColor(COLORREF color) {
+  return ::SetTextColor(m_hDC, color);
+}
+int CDC::GetDeviceCaps(int nIndex) const {
+  return ::GetDeviceCaps(m_hDC, nIndex);
+}
 
 BOOL CDC::BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc,
                  DWORD dwRop) {
@@ -155,9 +179,13 @@ BOOL CDC::BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, i
                   ySrc, dwRop);
 }
 
-BOOL CDC::DrawIcon(int x, int y, HICON hIcon) { return ::DrawIcon(m_hDC, x, y, hIcon); }
+BOOL CDC::DrawIcon(int x, int y, HICON hIcon) {
+  return ::DrawIcon(m_hDC, x, y, hIcon);
+}
 
-CPaintDC::CPaintDC(CWnd* pWnd) : m_hWnd(pWnd->m_hWnd) { Attach(::BeginPaint(m_hWnd, &m_ps)); }
+CPaintDC::CPaintDC(CWnd* pWnd) : m_hWnd(pWnd->m_hWnd) {
+  Attach(::BeginPaint(m_hWnd, &m_ps));
+}
 
 CPaintDC::~CPaintDC() {
   Detach();
@@ -168,4 +196,6 @@ CClientDC::CClientDC(CWnd* pWnd) : m_hWnd(pWnd == nullptr ? nullptr : pWnd->m_hW
   Attach(::GetDC(m_hWnd));
 }
 
-CClientDC::~CClientDC() { ::ReleaseDC(m_hWnd, Detach()); }
+CClientDC::~CClientDC() {
+  ::ReleaseDC(m_hWnd, Detach());
+}

@@ -121,5 +121,4 @@ struct Crack<void (T::*)(NMHDR*, LRESULT*)> {
 
 // The table's handler column: Handler<&CMyDialog::OnSomething>.
 template <auto F>
-constexpr MessageHandler Handler =
-    &afx_detail::Crack<decltype(F)>::template Call<F>;
+constexpr MessageHandler Handler = &afx_detail::Crack<decltype(F)>::template Call<F>;

@@ -90,14 +90,26 @@ HWND CWnd::UnsubclassWindow() {
   return hWnd;
 }
 
-BOOL CWnd::PreTranslateMessage(MSG*) { return FALSE; }
+BOOL CWnd::PreTranslateMessage(MSG*) {
+  return FALSE;
+}
 
-BOOL CWnd::DestroyWindow() { return m_hWnd != nullptr && ::DestroyWindow(m_hWnd); }
+BOOL CWnd::DestroyWindow() {
+  return m_hWnd != nullptr && ::DestroyWindow(m_hWnd);
+}
 
-CWnd* CWnd::GetDlgItem(int nID) const { return FromHandle(::GetDlgItem(m_hWnd, nID)); }
-CWnd* CWnd::GetParent() const { return FromHandle(::GetParent(m_hWnd)); }
-CWnd* CWnd::SetFocus() { return FromHandle(::SetFocus(m_hWnd)); }
-void CWnd::SetWindowText(const char* text) { ::SetWindowTextA(m_hWnd, text); }
+CWnd* CWnd::GetDlgItem(int nID) const {
+  return FromHandle(::GetDlgItem(m_hWnd, nID));
+}
+CWnd* CWnd::GetParent() const {
+  return FromHandle(::GetParent(m_hWnd));
+}
+CWnd* CWnd::SetFocus() {
+  return FromHandle(::SetFocus(m_hWnd));
+}
+void CWnd::SetWindowText(const char* text) {
+  ::SetWindowTextA(m_hWnd, text);
+}
 
 int CWnd::GetWindowText(char* buffer, int nMaxCount) const {
   return ::GetWindowTextA(m_hWnd, buffer, nMaxCount);
@@ -114,16 +126,30 @@ void CWnd::MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint) {
   ::MoveWindow(m_hWnd, x, y, nWidth, nHeight, bRepaint);
 }
 
-BOOL CWnd::ShowWindow(int nCmdShow) { return ::ShowWindow(m_hWnd, nCmdShow); }
-void CWnd::UpdateWindow() { ::UpdateWindow(m_hWnd); }
-void CWnd::Invalidate(BOOL bErase) { ::InvalidateRect(m_hWnd, nullptr, bErase); }
+BOOL CWnd::ShowWindow(int nCmdShow) {
+  return ::ShowWindow(m_hWnd, nCmdShow);
+}
+void CWnd::UpdateWindow() {
+  ::UpdateWindow(m_hWnd);
+}
+void CWnd::Invalidate(BOOL bErase) {
+  ::InvalidateRect(m_hWnd, nullptr, bErase);
+}
 void CWnd::InvalidateRect(const RECT* pRect, BOOL bErase) {
   ::InvalidateRect(m_hWnd, pRect, bErase);
 }
-void CWnd::GetClientRect(RECT* pRect) const { ::GetClientRect(m_hWnd, pRect); }
-void CWnd::GetWindowRect(RECT* pRect) const { ::GetWindowRect(m_hWnd, pRect); }
-void CWnd::ScreenToClient(POINT* pPoint) const { ::ScreenToClient(m_hWnd, pPoint); }
-BOOL CWnd::IsIconic() const { return ::IsIconic(m_hWnd); }
+void CWnd::GetClientRect(RECT* pRect) const {
+  ::GetClientRect(m_hWnd, pRect);
+}
+void CWnd::GetWindowRect(RECT* pRect) const {
+  ::GetWindowRect(m_hWnd, pRect);
+}
+void CWnd::ScreenToClient(POINT* pPoint) const {
+  ::ScreenToClient(m_hWnd, pPoint);
+}
+BOOL CWnd::IsIconic() const {
+  return ::IsIconic(m_hWnd);
+}
 
 BOOL CWnd::GetWindowPlacement(WINDOWPLACEMENT* pPlacement) const {
   pPlacement->length = sizeof(WINDOWPLACEMENT);
@@ -134,13 +160,17 @@ BOOL CWnd::SetWindowPlacement(const WINDOWPLACEMENT* pPlacement) {
   return ::SetWindowPlacement(m_hWnd, pPlacement);
 }
 
-int CWnd::SetWindowRgn(HRGN hRgn, BOOL bRedraw) { return ::SetWindowRgn(m_hWnd, hRgn, bRedraw); }
+int CWnd::SetWindowRgn(HRGN hRgn, BOOL bRedraw) {
+  return ::SetWindowRgn(m_hWnd, hRgn, bRedraw);
+}
 
 UINT_PTR CWnd::SetTimer(UINT_PTR nIDEvent, UINT nElapse, TIMERPROC pfnTimer) {
   return ::SetTimer(m_hWnd, nIDEvent, nElapse, pfnTimer);
 }
 
-BOOL CWnd::KillTimer(UINT_PTR nIDEvent) { return ::KillTimer(m_hWnd, nIDEvent); }
+BOOL CWnd::KillTimer(UINT_PTR nIDEvent) {
+  return ::KillTimer(m_hWnd, nIDEvent);
+}
 
 LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   return ::SendMessageA(m_hWnd, message, wParam, lParam);
@@ -191,7 +221,9 @@ LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   return ::DefWindowProcA(m_hWnd, message, wParam, lParam);
 }
 
-BOOL CWnd::OnChildNotify(UINT, WPARAM, LPARAM, LRESULT*) { return FALSE; }
+BOOL CWnd::OnChildNotify(UINT, WPARAM, LPARAM, LRESULT*) {
+  return FALSE;
+}
 
 BOOL CWnd::DispatchFromTable(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
   for (const MessageMap* map = GetMessageMap(); map != nullptr; map = map->pBaseMap) {

@@ -63,8 +63,7 @@ double Likeness(const Canvas& shown, int width, int height, HICON icon) {
   Canvas drawn(width, height);
   // A DIB pixel holds red in its third byte; a brush colour holds it in its first.
   const DWORD pixel = shown.At(0, 0);
-  HBRUSH background = CreateSolidBrush(
-      RGB(GetBValue(pixel), GetGValue(pixel), GetRValue(pixel)));
+  HBRUSH background = CreateSolidBrush(RGB(GetBValue(pixel), GetGValue(pixel), GetRValue(pixel)));
   RECT all{0, 0, width, height};
   FillRect(drawn.Dc(), &all, background);
   DeleteObject(background);
