@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <string>
 
+#include "CalculatorSteps.h"
 #include "UiDriver.h"
 #include "app/resource.h"
 
@@ -37,44 +38,11 @@ void WaitUntilIdle(HWND window) {
   ::SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 120000, &ignored);
 }
 
-std::string TextWithoutMessage(HWND window) {
-  wchar_t text[256] = {};
-  const int length = ::InternalGetWindowText(window, text, 256);
-  return std::string(text, text + length);
-}
-
-// The progress window, found without a message to its busy thread.
-HWND FindStatus(DWORD processId) {
-  struct Query {
-    DWORD processId;
-    HWND found;
-  } query{processId, nullptr};
-  ::EnumWindows(
-      [](HWND window, LPARAM lp) -> BOOL {
-        auto* q = reinterpret_cast<Query*>(lp);
-        DWORD owner = 0;
-        ::GetWindowThreadProcessId(window, &owner);
-        if (owner != q->processId || !::IsWindowVisible(window)) return TRUE;
-        if (TextWithoutMessage(window) != "Status") return TRUE;
-        q->found = window;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&query));
-  return query.found;
-}
-
 void TypeAddressAndPrefix(HWND calc, const std::string& address, const std::string& prefix) {
   ui::BringToFront(calc);
   ui::ClickCenter(ui::Control(calc, IDC_RESET));
   ui::WaitUntil([&] { return ui::Text(calc, IDC_OCTET1).empty(); }, "the fields emptied");
-  ui::ClickCenter(ui::Control(calc, IDC_OCTET1));
-  ui::TypeText(address);
-  const std::string last = address.substr(address.find_last_of('.') + 1);
-  ui::WaitUntil([&] { return ui::Text(calc, IDC_OCTET4) == last; }, "the address");
-  HWND prefixes = ui::Control(calc, IDC_PREFIX_LIST);
-  ui::WaitUntil([&] { return ui::ComboRowCount(prefixes) > 0; }, "the prefix list");
-  ui::PickComboRowWithMouse(prefixes, ui::ComboRowOf(prefixes, prefix));
-  ui::WaitUntil([&] { return ui::ComboSelectedText(prefixes) == prefix; }, "the prefix");
+  EnterAddressAndPrefix(calc, address, prefix);
 }
 
 void ShowSummaryBox(const ui::App& app, HWND calc) {
@@ -134,7 +102,8 @@ void TimeSave(const ui::App& app, HWND table, const std::string& path, int fileT
 
   const auto start = Clock::now();
   ui::ClickCenter(ui::Control(saveAs, IDOK));
-  HWND status = ui::WaitFor([&] { return FindStatus(app.ProcessId()); }, "the progress window");
+  HWND status = ui::WaitFor([&] { return ui::FindTopWindow(app.ProcessId(), "Status", "#32770"); },
+                            "the progress window");
   const double shown = MsSince(start);
   if (fileType == 1) Shot("progress");
   ui::WaitUntil([&] { return !::IsWindow(status); }, "the progress window to go", ui::Ms(600000));

@@ -20,12 +20,18 @@ BOOL CALLBACK MatchTopWindow(HWND window, LPARAM lp) {
   GetWindowThreadProcessId(window, &processId);
   if (processId != query->processId || !IsWindowVisible(window)) return TRUE;
   if (query->className && ClassName(window) != query->className) return TRUE;
-  if (Text(window) != query->title) return TRUE;
+  if (TextWithoutMessage(window) != query->title) return TRUE;
   query->found = window;
   return FALSE;
 }
 
 }  // namespace
+
+std::string TextWithoutMessage(HWND window) {
+  wchar_t text[256] = {};
+  const int length = InternalGetWindowText(window, text, 256);
+  return std::string(text, text + length);  // the program's texts are plain ASCII
+}
 
 HWND FindTopWindow(DWORD processId, const std::string& title, const char* className) {
   TopWindowQuery query{processId, title, className, nullptr};

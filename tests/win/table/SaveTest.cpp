@@ -34,11 +34,11 @@ void WriteFile(const std::string& path, const std::string& bytes) {
 
 // The progress window's text, read without a message: its thread is busy writing.
 std::string ProgressText(HWND status) {
-  return TextWithoutMessage(::GetDlgItem(status, IDC_PROGRESS_TEXT));
+  return ui::TextWithoutMessage(::GetDlgItem(status, IDC_PROGRESS_TEXT));
 }
 
 HWND FindProgress(const ui::App& app) {
-  return FindBusyWindow(app.ProcessId(), "Status");
+  return ui::FindTopWindow(app.ProcessId(), "Status", kDialogClass);
 }
 
 struct SaveCase {

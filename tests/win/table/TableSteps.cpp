@@ -5,19 +5,12 @@
 
 #include <stdexcept>
 
+#include "CalculatorSteps.h"
 #include "SubnetEnumeration.h"
 #include "app/resource.h"
 
 void SubnetTableTest::DisplaySubnets(const std::string& address, const std::string& prefix) {
-  ui::BringToFront(calc_);
-  ui::ClickCenter(ui::Control(calc_, IDC_OCTET1));
-  ui::TypeText(address);
-  const std::string lastOctet = address.substr(address.find_last_of('.') + 1);
-  ui::WaitUntil([&] { return ui::Text(calc_, IDC_OCTET4) == lastOctet; }, "the address typed");
-  HWND prefixList = ui::Control(calc_, IDC_PREFIX_LIST);
-  ui::WaitUntil([&] { return ui::ComboRowCount(prefixList) > 0; }, "the prefix list filled");
-  ui::PickComboRowWithMouse(prefixList, ui::ComboRowOf(prefixList, prefix));
-  ui::WaitUntil([&] { return ui::ComboSelectedText(prefixList) == prefix; }, "prefix " + prefix);
+  EnterAddressAndPrefix(calc_, address, prefix);
   ui::ClickCenter(ui::Control(calc_, IDC_DISPLAY));
 }
 
@@ -62,34 +55,6 @@ void SubnetTableTest::WaitUntilIdle(HWND window) const {
   if (!::SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 30000, &ignored)) {
     throw ui::TimeoutError("the program stayed busy");
   }
-}
-
-std::string TextWithoutMessage(HWND window) {
-  wchar_t text[256] = {};
-  const int length = ::InternalGetWindowText(window, text, 256);
-  return std::string(text, text + length);  // the program's texts are plain ASCII
-}
-
-HWND FindBusyWindow(DWORD processId, const std::string& title) {
-  struct Query {
-    DWORD processId;
-    const std::string& title;
-    HWND found;
-  } query{processId, title, nullptr};
-  ::EnumWindows(
-      [](HWND window, LPARAM lp) -> BOOL {
-        auto* q = reinterpret_cast<Query*>(lp);
-        DWORD owner = 0;
-        ::GetWindowThreadProcessId(window, &owner);
-        if (owner != q->processId || !::IsWindowVisible(window)) return TRUE;
-        if (ui::ClassName(window) != kDialogClass || TextWithoutMessage(window) != q->title) {
-          return TRUE;
-        }
-        q->found = window;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&query));
-  return query.found;
 }
 
 std::string ExpectedFile(int32_t count, uint32_t network, uint32_t mask, ExportFormat format) {

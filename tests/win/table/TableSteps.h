@@ -40,11 +40,6 @@ class SubnetTableTest : public testing::Test {
   HWND calc_ = app_.WaitForWindow("Velkaro", kDialogClass);
 };
 
-// A visible dialog of the process with this title, found without sending it a message, so
-// that a window whose thread is busy is found too.
-HWND FindBusyWindow(DWORD processId, const std::string& title);
-std::string TextWithoutMessage(HWND window);
-
 // The bytes the program should write for the table of this address and prefix.
 std::string ExpectedFile(int32_t count, uint32_t network, uint32_t mask, ExportFormat format);
 
