@@ -13,10 +13,14 @@ constexpr std::string_view kCsvHeader = "Num,Subnet,Subnet Mask,Broadcast,First 
 // Text format: each field left-aligned and padded with spaces, never cut.
 constexpr std::size_t kTextWidths[kColumnCount] = {5, 15, 15, 15, 15, 15};
 
+std::string_view HeaderOf(ExportFormat format) {
+  return format == ExportFormat::Text ? kTextHeader : kCsvHeader;
+}
+
 }  // namespace
 
 std::string ExportHeader(ExportFormat format) {
-  return std::string(format == ExportFormat::Text ? kTextHeader : kCsvHeader);
+  return std::string(HeaderOf(format));
 }
 
 std::size_t FormatExportLine(ExportFormat format, const SubnetRecord& record,
@@ -46,7 +50,7 @@ std::string ExportLine(ExportFormat format, const SubnetRecord& record) {
 
 bool WriteSubnetTable(const std::vector<SubnetRecord>& table, ExportFormat format, ExportSink& sink,
                       ExportProgress& progress) {
-  const std::string_view header = format == ExportFormat::Text ? kTextHeader : kCsvHeader;
+  const std::string_view header = HeaderOf(format);
   if (!sink.Write(header.data(), header.size())) return false;
   const int total = static_cast<int>(table.size());
   progress.BeginRows(total);

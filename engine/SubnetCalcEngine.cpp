@@ -21,9 +21,12 @@ const char* ClassLine(AddressClass c) {
       return "Class A Address";
     case AddressClass::B:
       return "Class B Address";
-    default:
+    case AddressClass::C:
       return "Class C Address";
+    case AddressClass::None:
+      break;
   }
+  return "Unknown Class";
 }
 
 uint32_t TypedAddress(const OctetEntry& entry) {

@@ -12,7 +12,8 @@ uint32_t ClassfulMaskOfNetwork(uint32_t network) {
   return 0xFFFFFF00u;
 }
 
-// Row numbers print as signed 32-bit values, as the table has always shown them.
+// Row numbers print as signed 32-bit values, so every build shows an unfilled or foreign row
+// the same way.
 std::size_t FormatRowNumberTo(char* out, uint32_t number) {
   const bool negative = number > 0x7FFFFFFFu;
   uint32_t magnitude = negative ? 0u - number : number;

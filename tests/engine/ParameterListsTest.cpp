@@ -155,7 +155,8 @@ TEST(UpdateAddressClass, IgnoresAnEmptyFieldAndOctetsAboveClassC) {
   for (const char* first : {"", "224", "255", "999", "2245"}) {
     CSubnetCalcEngine engine = CalculatorOn("172.16.5.4", 20);
     engine.m_strNetworkLine = "untouched";
-    engine.UpdateAddressClass(TypedAddress(std::string(first) + ".16.5.4", false, false));
+    // With the other fields valid a wrongly accepted first octet would recompute the line.
+    engine.UpdateAddressClass(TypedAddress(std::string(first) + ".16.5.4", false, true));
     EXPECT_EQ(engine.m_nClass, AddressClass::B) << first;
     EXPECT_EQ(engine.m_strClassLine, "Class B Address") << first;
     EXPECT_EQ(engine.m_strNetworkLine, "untouched") << first;

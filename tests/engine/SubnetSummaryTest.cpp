@@ -52,6 +52,12 @@ TEST(ComposeSubnetSummary, SummarisesTheCalculatorsNetwork) {
   }
 }
 
+TEST(ComposeSubnetSummary, AnIllegalNetworkAloneMakesTheHostLinesIllegal) {
+  EXPECT_EQ(ComposeSubnetSummary(kIllegalAddress, ParseDottedQuad("255.0.0.0"),
+                                 ParseDottedQuad("0.255.255.255"), 5),
+            Summary("Illegal", "255.0.0.0", "0.255.255.255", "Illegal", "Illegal", "Illegal"));
+}
+
 TEST(ComposeSubnetSummary, NeverShowsALastHostAboveClassC) {
   const std::pair<const char*, const char*> cases[] = {
       {"224.0.0.255", "223.255.255.254"},
