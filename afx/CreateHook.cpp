@@ -20,12 +20,15 @@ bool IsDialogClass(HWND hWnd) {
 LRESULT CALLBACK CreationHook(int nCode, WPARAM wParam, LPARAM lParam) {
   if (nCode == HCBT_CREATEWND) {
     HWND hWnd = reinterpret_cast<HWND>(wParam);
-    if (g_pWndInit != nullptr) {
-      CWnd* pWnd = g_pWndInit;
-      g_pWndInit = nullptr;
-      pWnd->SubclassWindow(hWnd);
-    } else if (g_dressForeignDialogs && IsDialogClass(hWnd)) {
-      DressForeignDialog(hWnd);
+    // Windows the system makes on the side (an input-method window, say) are not the dialog.
+    if (IsDialogClass(hWnd)) {
+      if (g_pWndInit != nullptr) {
+        CWnd* pWnd = g_pWndInit;
+        g_pWndInit = nullptr;
+        pWnd->SubclassWindow(hWnd);
+      } else if (g_dressForeignDialogs) {
+        DressForeignDialog(hWnd);
+      }
     }
   }
   return ::CallNextHookEx(g_hook, nCode, wParam, lParam);

@@ -3,6 +3,7 @@
 #include "App.h"
 #include "CreateHook.h"
 #include "DialogColors.h"
+#include "Gdi.h"
 
 namespace {
 
@@ -78,8 +79,14 @@ void CDialog::RunModalLoop() {
   // A dialog destroyed without EndDialog ends the loop too, or it would run for ever.
   while (m_bContinueModal && m_hWnd != nullptr) {
     MSG msg;
-    if (!::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) CWnd::DeleteTempMap();
-    if (!::GetMessageA(&msg, nullptr, 0, 0)) {
+    if (!::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
+      CWnd::DeleteTempMap();
+      CGdiObject::DeleteTempMap();
+      CDC::DeleteTempMap();
+    }
+    const BOOL got = ::GetMessageA(&msg, nullptr, 0, 0);
+    if (got == -1) break;
+    if (!got) {
       // Leave the quit for the loop that owns it.
       ::PostQuitMessage(static_cast<int>(msg.wParam));
       break;
@@ -155,6 +162,6 @@ LRESULT CDialog::HandleInitDialog() {
 LRESULT CDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_INITDIALOG) return HandleInitDialog();
   LRESULT result = 0;
-  if (ApplyDialogColors(message, wParam, &result)) return result;
+  if (ApplyDialogColors(message, wParam, lParam, &result)) return result;
   return CWnd::WindowProc(message, wParam, lParam);
 }

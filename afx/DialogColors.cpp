@@ -11,10 +11,16 @@ struct Colors {
 Colors g_colors;
 const char kSuperProperty[] = "DialogColorsSuper";
 
+bool IsEditField(HWND hWnd) {
+  char className[8] = {};
+  ::GetClassNameA(hWnd, className, sizeof className);
+  return ::lstrcmpiA(className, "Edit") == 0;
+}
+
 LRESULT CALLBACK ForeignDialogProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
   auto super = reinterpret_cast<WNDPROC>(::GetPropA(hWnd, kSuperProperty));
   LRESULT result = 0;
-  if (ApplyDialogColors(message, wParam, &result)) return result;
+  if (ApplyDialogColors(message, wParam, lParam, &result)) return result;
   if (message == WM_NCDESTROY) {
     ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(super));
     ::RemovePropA(hWnd, kSuperProperty);
@@ -30,11 +36,13 @@ void SetDialogColors(COLORREF background, COLORREF text) {
   g_colors = Colors{::CreateSolidBrush(background), background, text};
 }
 
-BOOL ApplyDialogColors(UINT message, WPARAM wParam, LRESULT* pResult) {
+BOOL ApplyDialogColors(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
   if (g_colors.hBrush == nullptr) return FALSE;
   if (message != WM_CTLCOLORDLG && message != WM_CTLCOLORSTATIC && message != WM_CTLCOLORMSGBOX) {
     return FALSE;
   }
+  // Read-only and disabled edit fields ask as statics; they keep the system's colours.
+  if (message == WM_CTLCOLORSTATIC && IsEditField(reinterpret_cast<HWND>(lParam))) return FALSE;
   HDC hDC = reinterpret_cast<HDC>(wParam);
   ::SetBkColor(hDC, g_colors.background);
   ::SetTextColor(hDC, g_colors.text);

@@ -6,6 +6,6 @@
 
 void SetDialogColors(COLORREF background, COLORREF text);
 // Answers a WM_CTLCOLOR* message with the dialog colours when they apply to it.
-BOOL ApplyDialogColors(UINT message, WPARAM wParam, LRESULT* pResult);
+BOOL ApplyDialogColors(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
 // Routes a dialog that no CWnd binds through ApplyDialogColors.
 void DressForeignDialog(HWND hWnd);

@@ -22,10 +22,15 @@ using NamingPtr = std::unique_ptr<Wrapper, DetachThenDelete>;
 
 // Wrappers that name objects they do not own, one per handle.
 template <class Wrapper, class Handle>
-Wrapper* NamingWrapper(Handle handle) {
+std::unordered_map<Handle, NamingPtr<Wrapper>>& Names() {
   static std::unordered_map<Handle, NamingPtr<Wrapper>> wrappers;
+  return wrappers;
+}
+
+template <class Wrapper, class Handle>
+Wrapper* NamingWrapper(Handle handle) {
   if (handle == nullptr) return nullptr;
-  auto& slot = wrappers[handle];
+  auto& slot = Names<Wrapper, Handle>()[handle];
   if (!slot) {
     slot.reset(new Wrapper);
     slot->m_hObject = handle;
@@ -42,6 +47,11 @@ std::unordered_map<HDC, NamingPtr<CDC>>& TemporaryDCs() {
 
 CDC* TemporaryDC(HDC hDC) {
   return CDC::FromHandle(hDC);
+}
+
+void CGdiObject::DeleteTempMap() {
+  Names<CBitmap, HBITMAP>().clear();
+  Names<CPalette, HPALETTE>().clear();
 }
 
 CGdiObject::~CGdiObject() {
@@ -153,10 +163,12 @@ BOOL CDC::DeleteDC() {
 }
 
 CBitmap* CDC::SelectObject(CBitmap* pBitmap) {
+  if (pBitmap == nullptr) return nullptr;
   return CBitmap::FromHandle(static_cast<HBITMAP>(::SelectObject(m_hDC, pBitmap->m_hObject)));
 }
 
 CPalette* CDC::SelectPalette(CPalette* pPalette, BOOL bForceBackground) {
+  if (pPalette == nullptr) return nullptr;
   return CPalette::FromHandle(::SelectPalette(m_hDC, *pPalette, bForceBackground));
 }
 

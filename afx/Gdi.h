@@ -1,6 +1,7 @@
 // GDI wrappers. A wrapper owns the object it created or was given with Attach, and deletes it
 // when it is destroyed; Detach gives the object up (a region handed to SetWindowRgn, say).
-// FromHandle gives a wrapper that only names an object it does not own.
+// FromHandle gives a wrapper that only names an object it does not own; those of bitmaps and
+// palettes are temporary and go at the next idle moment.
 #pragma once
 
 #include <windows.h>
@@ -16,6 +17,8 @@ class CGdiObject {
 
   HGDIOBJ m_hObject = nullptr;
   HGDIOBJ GetSafeHandle() const { return m_hObject; }
+  // Frees the wrappers that selections handed out for the objects they replaced.
+  static void DeleteTempMap();
   BOOL Attach(HGDIOBJ hObject);
   HGDIOBJ Detach();
   BOOL DeleteObject();

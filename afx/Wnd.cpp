@@ -185,13 +185,17 @@ DWORD CWnd::GetStyle() const {
 }
 
 void CWnd::CenterWindow() {
-  RECT workArea;
-  ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &workArea, 0);
-  RECT around = workArea;
   HWND hOwner = ::GetWindow(m_hWnd, GW_OWNER);
-  if (hOwner != nullptr && ::IsWindowVisible(hOwner) && !::IsIconic(hOwner)) {
-    ::GetWindowRect(hOwner, &around);
-  }
+  const bool overOwner = hOwner != nullptr && ::IsWindowVisible(hOwner) && !::IsIconic(hOwner);
+  // The work area of the monitor the owner stands on, the primary one without an owner.
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  ::GetMonitorInfoA(overOwner ? ::MonitorFromWindow(hOwner, MONITOR_DEFAULTTOPRIMARY)
+                              : ::MonitorFromWindow(nullptr, MONITOR_DEFAULTTOPRIMARY),
+                    &monitor);
+  const RECT workArea = monitor.rcWork;
+  RECT around = workArea;
+  if (overOwner) ::GetWindowRect(hOwner, &around);
   RECT rect;
   ::GetWindowRect(m_hWnd, &rect);
   const int width = rect.right - rect.left;

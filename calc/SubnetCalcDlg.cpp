@@ -233,8 +233,8 @@ void CSubnetCalcDlg::OnExit() {
 
 void CSubnetCalcDlg::OnHide() {
   // Through the placement, so that the window keeps its normal place for the restore.
-  WINDOWPLACEMENT placement;
-  GetWindowPlacement(&placement);
+  WINDOWPLACEMENT placement{};
+  if (!GetWindowPlacement(&placement)) return;
   placement.showCmd = SW_MINIMIZE;
   SetWindowPlacement(&placement);
 }

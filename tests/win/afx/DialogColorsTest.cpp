@@ -69,6 +69,15 @@ TEST(DialogColors, AProgramDialogAnswersBlueWithWhiteTextForItselfAndItsStatics)
   ExpectColors(dlg, dlg.m_static, "dialog");
 }
 
+TEST(DialogColors, AReadOnlyEditFieldAskingAsAStaticKeepsTheSystemColours) {
+  TestDialog dlg;
+  dlg.Create(IDD_TEST);
+  ::SendMessageA(dlg.m_edit, EM_SETREADONLY, TRUE, 0);
+  const ColorAnswer answer = AskColors(dlg, WM_CTLCOLORSTATIC, dlg.m_edit);
+  EXPECT_NE(answer.brush, kDialogBackground);
+  EXPECT_NE(answer.text, kDialogText);
+}
+
 TEST(DialogColors, AMessageBoxAnswersTheSame) {
   ShowAndReadBox("Coloured?", MB_OK, [](HWND box) {
     HWND text = ::GetWindow(box, GW_CHILD);

@@ -4,6 +4,7 @@
 
 #include <functional>
 
+#include "CreateHook.h"
 #include "InLoop.h"
 #include "TestDialog.h"
 #include "TestIds.h"
@@ -168,6 +169,20 @@ TEST(ModalLoop, TheDialogObjectSeesWmCreateBeforeWmInitDialog) {
   TestDialog dlg;
   dlg.m_onInit = [&] { dlg.EndDialog(IDOK); };
   dlg.DoModal();
+  EXPECT_EQ(dlg.m_log, (EventLog{"WM_CREATE", "WM_INITDIALOG"}));
+}
+
+// The system may make a window of its own (an input-method window) while a dialog is pending.
+TEST(ModalLoop, APendingDialogObjectBindsTheDialogNotAWindowMadeBeforeIt) {
+  TestDialog dlg;
+  HookWindowCreate(&dlg);
+  HWND side =
+      ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+  EXPECT_EQ(CWnd::FromHandlePermanent(side), nullptr);
+  ::DestroyWindow(side);
+  UnhookWindowCreate();
+  dlg.m_onInit = [&] { dlg.EndDialog(IDOK); };
+  EXPECT_EQ(dlg.DoModal(), IDOK);
   EXPECT_EQ(dlg.m_log, (EventLog{"WM_CREATE", "WM_INITDIALOG"}));
 }
 
