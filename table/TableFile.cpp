@@ -9,22 +9,26 @@
 namespace {
 
 // The progress window of one save: made when the rows begin, taken down with this object
-// whichever way the save ends.
+// whichever way the save ends. A window that could not be made is done without.
 class CSaveProgress : public ExportProgress {
  public:
   explicit CSaveProgress(CWnd* pOwner) : m_pOwner(pOwner) {}
   ~CSaveProgress() override {
-    if (m_pStatus != nullptr) m_pStatus->ShowWindow(SW_HIDE);
+    if (m_pStatus == nullptr) return;
+    m_pStatus->ShowWindow(SW_HIDE);
+    m_pStatus->DestroyWindow();
   }
 
   void BeginRows(int) override {
-    m_pStatus = std::make_unique<CStatusDlg>();
-    m_pStatus->Create(IDD_STATUS, m_pOwner);
+    auto pStatus = std::make_unique<CStatusDlg>();
+    if (!pStatus->Create(IDD_STATUS, m_pOwner)) return;
+    m_pStatus = std::move(pStatus);
     m_pStatus->ShowWindow(SW_SHOW);
     m_pStatus->UpdateWindow();
   }
 
   void RowWritten(int written, int total) override {
+    if (m_pStatus == nullptr) return;
     char text[64];
     std::snprintf(text, sizeof text, "Processed %d of %d records.", written, total);
     m_pStatus->m_staticProgress.SetWindowText(text);
