@@ -5,6 +5,10 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <ostream>
+#include <string>
+#include <vector>
+
 #include "AddressArithmetic.h"
 #include "SubnetEnumeration.h"
 #include "TableSteps.h"
@@ -41,8 +45,44 @@ TEST_F(SubnetTableTest, ListsEverySubnetOfTheClassfulNetwork) {
   for (int row : {0, 7, 15}) EXPECT_EQ(ui::ListRow(list, row), EngineRow(c, row)) << row;
 }
 
-TEST_F(SubnetTableTest, MoreThan65535SubnetsAreWarnedOfBeforeTheTableShows) {
-  const TableCase c{"10.1.2.3", "30", 4194304, "10.0.0.0", "255.255.255.252"};
+using Row = std::vector<std::string>;
+
+struct CountCase {
+  const char* name;
+  const char* address;
+  const char* prefix;
+  int rows;
+  Row last;
+};
+
+std::string CaseName(const testing::TestParamInfo<CountCase>& info) {
+  return info.param.name;
+}
+
+// What the test lists show of a case: the address and prefix the user picks.
+void PrintTo(const CountCase& c, std::ostream* out) {
+  *out << c.address << "/" << c.prefix;
+}
+
+// 65536 subnets is the first count above the cap; 4194304 the most the calculator offers.
+const CountCase kCapped[] = {
+    {"ClassAPrefix24",
+     "10.1.2.3",
+     "24",
+     65535,
+     {"65535", "10.255.254.0", "255.255.255.0", "10.255.254.255", "10.255.254.1",
+      "10.255.254.254"}},
+    {"ClassAPrefix30",
+     "10.1.2.3",
+     "30",
+     65535,
+     {"65535", "10.3.255.248", "255.255.255.252", "10.3.255.251", "10.3.255.249", "10.3.255.250"}},
+};
+
+class CappedTable : public SubnetTableTest, public testing::WithParamInterface<CountCase> {};
+
+TEST_P(CappedTable, IsWarnedOfBeforeItShowsAndListsTheFirst65535Subnets) {
+  const CountCase& c = GetParam();
   DisplaySubnets(c.address, c.prefix);
   HWND box = app_.WaitForMessageBox();
   EXPECT_EQ(ui::MessageBoxText(box), kWarning);
@@ -51,17 +91,61 @@ TEST_F(SubnetTableTest, MoreThan65535SubnetsAreWarnedOfBeforeTheTableShows) {
   ui::AnswerMessageBox(box, IDOK);
 
   HWND list = List(WaitForTable());
-  ASSERT_EQ(ui::ListRowCount(list), 65535);
-  EXPECT_EQ(ui::ListCell(list, 65534, 0), "65535");
-  for (int row : {0, 32767, 65534}) EXPECT_EQ(ui::ListRow(list, row), EngineRow(c, row)) << row;
+  ASSERT_EQ(ui::ListRowCount(list), c.rows);
+  EXPECT_EQ(ui::ListRow(list, c.rows - 1), c.last);
 }
 
-TEST_F(SubnetTableTest, AFewThousandSubnetsShowWithoutWarning) {
-  const TableCase c{"10.1.2.3", "20", 4096, "10.0.0.0", "255.255.240.0"};
+INSTANTIATE_TEST_SUITE_P(Counts, CappedTable, testing::ValuesIn(kCapped), CaseName);
+
+// The two largest counts below the cap that the lists offer: 2^15 in class A, 2^14 in B.
+const CountCase kUncapped[] = {
+    {"ClassAPrefix23",
+     "10.1.2.3",
+     "23",
+     32768,
+     {"32768", "10.255.254.0", "255.255.254.0", "10.255.255.255", "10.255.254.1",
+      "10.255.255.254"}},
+    {"ClassBPrefix30",
+     "172.16.5.4",
+     "30",
+     16384,
+     {"16384", "172.16.255.252", "255.255.255.252", "172.16.255.255", "172.16.255.253",
+      "172.16.255.254"}},
+};
+
+class UncappedTable : public SubnetTableTest, public testing::WithParamInterface<CountCase> {};
+
+TEST_P(UncappedTable, ShowsEverySubnetWithoutWarning) {
+  const CountCase& c = GetParam();
   HWND list = List(OpenTable(c.address, c.prefix));
   EXPECT_EQ(ui::FindMessageBox(app_.ThreadId()), nullptr);
-  ASSERT_EQ(ui::ListRowCount(list), 4096);
-  EXPECT_EQ(ui::ListRow(list, 4095), EngineRow(c, 4095));
+  ASSERT_EQ(ui::ListRowCount(list), c.rows);
+  EXPECT_EQ(ui::ListRow(list, c.rows - 1), c.last);
+}
+
+INSTANTIATE_TEST_SUITE_P(Counts, UncappedTable, testing::ValuesIn(kUncapped), CaseName);
+
+TEST_F(SubnetTableTest, TheListIsAGriddedFullRowReportUnderSixLeftAlignedHeadings) {
+  HWND table = OpenTable("192.168.1.10", "26");
+  HWND list = List(table);
+  Row headings;
+  for (const ColumnHeading& heading : ListHeadings(list)) {
+    headings.push_back(heading.text);
+    EXPECT_EQ(heading.format & HDF_JUSTIFYMASK, HDF_LEFT) << heading.text;
+  }
+  EXPECT_EQ(headings,
+            (Row{"Number", "Network", "Subnet mask", "Broadcast", "First Host", "Last Host"}));
+  EXPECT_EQ(::SendMessageA(list, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0),
+            LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
+
+  // Its place in the table's client area, borders included.
+  const RECT at = ui::WindowRect(list);
+  POINT topLeft{at.left, at.top};
+  ::ScreenToClient(table, &topLeft);
+  EXPECT_EQ(topLeft.x, 40);
+  EXPECT_EQ(topLeft.y, 40);
+  EXPECT_EQ(at.right - at.left, 520);
+  EXPECT_EQ(at.bottom - at.top, 240);
 }
 
 TEST_F(SubnetTableTest, ColumnsAreExactlyAsWideAsTheirSampleTexts) {

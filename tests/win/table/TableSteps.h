@@ -45,3 +45,10 @@ std::string ExpectedFile(int32_t count, uint32_t network, uint32_t mask, ExportF
 
 // The pixel width of text in the list's font, measured by the list itself.
 int StringWidthInList(HWND list, const std::string& text);
+
+// A column heading as the list's header control holds it.
+struct ColumnHeading {
+  std::string text;
+  int format;  // HDF_LEFT, HDF_RIGHT or HDF_CENTER among other flags
+};
+std::vector<ColumnHeading> ListHeadings(HWND list);
