@@ -7,8 +7,9 @@
 
 namespace {
 
-HHOOK g_hook = nullptr;
-CWnd* g_pWndInit = nullptr;
+// A hook watches one thread: each thread that makes dialogs has its own.
+thread_local HHOOK g_hook = nullptr;
+thread_local CWnd* g_pWndInit = nullptr;
 bool g_dressForeignDialogs = false;
 
 bool IsDialogClass(HWND hWnd) {

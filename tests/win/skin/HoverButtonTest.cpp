@@ -74,6 +74,22 @@ class Button {
   RECT m_rect;
 };
 
+TEST(HoverButton, AddsItsRectangleToARegionItIsGivenAndNothingWithoutOne) {
+  CRgn region;
+  region.CreateRectRgn(0, 0, 10, 10);
+  CHoverButton button;
+  EXPECT_EQ(button.SetImages(100, 375, IDB_DISPLAY_NORMAL, IDB_DISPLAY_HOVER, &region),
+            COMPLEXREGION);
+  EXPECT_TRUE(region.PtInRegion({5, 5}));
+  EXPECT_TRUE(region.PtInRegion({100, 375}));
+  EXPECT_TRUE(region.PtInRegion({249, 399}));
+  EXPECT_FALSE(region.PtInRegion({250, 399})) << "the rectangle is half-open";
+  EXPECT_FALSE(region.PtInRegion({50, 50}));
+
+  CHoverButton alone;
+  EXPECT_EQ(alone.SetImages(100, 375, IDB_DISPLAY_NORMAL, IDB_DISPLAY_HOVER, nullptr), ERROR);
+}
+
 TEST(HoverButton, TakesItsPlaceAndTheSizeAndFaceOfItsNormalPicture) {
   DialogThread dialog;
   ui::MoveMouse(dialog.Window(), kSurface);
