@@ -3,7 +3,7 @@
 include(GoogleTest)
 
 set(VELKARO_WINE64 /usr/lib/wine/wine64 CACHE FILEPATH "Wine loader that runs the test programs")
-set(VELKARO_WINE_TEST_TIMEOUT 120 CACHE STRING "Seconds one Wine test may take")
+set(VELKARO_WINE_TEST_TIMEOUT 60 CACHE STRING "Seconds one Wine test may take")
 
 # The product the window tests start; its target is defined elsewhere, maybe not yet.
 set(VELKARO_EXE_UNIX "${CMAKE_BINARY_DIR}/app/Velkaro.exe")
