@@ -33,14 +33,9 @@ Wrapper* NamingWrapper(Handle handle) {
   auto& slot = Names<Wrapper, Handle>()[handle];
   if (!slot) {
     slot.reset(new Wrapper);
-    slot->m_hObject = handle;
+    slot->Attach(handle);
   }
   return slot.get();
-}
-
-std::unordered_map<HDC, NamingPtr<CDC>>& TemporaryDCs() {
-  static std::unordered_map<HDC, NamingPtr<CDC>> map;
-  return map;
 }
 
 }  // namespace
@@ -126,17 +121,11 @@ CDC::~CDC() {
 }
 
 CDC* CDC::FromHandle(HDC hDC) {
-  if (hDC == nullptr) return nullptr;
-  auto& slot = TemporaryDCs()[hDC];
-  if (!slot) {
-    slot.reset(new CDC);
-    slot->m_hDC = hDC;
-  }
-  return slot.get();
+  return NamingWrapper<CDC>(hDC);
 }
 
 void CDC::DeleteTempMap() {
-  TemporaryDCs().clear();
+  Names<CDC, HDC>().clear();
 }
 
 BOOL CDC::Attach(HDC hDC) {
